@@ -1,0 +1,10 @@
+#include "core/save.h"
+
+#include "core/app.h"
+
+namespace volna::save {
+
+void saveGame(App&) {}
+void continueGame(App&, ui::Window&) {}
+
+}  // namespace volna::save

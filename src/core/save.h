@@ -1,0 +1,20 @@
+#pragma once
+
+// The one save slot: save.dat in the program's directory.
+
+namespace volna {
+class App;
+namespace ui {
+class Window;
+}
+}  // namespace volna
+
+namespace volna::save {
+
+// 記憶封印: writes every saved field and reports with a message box.
+void saveGame(App& app);
+// つづきから: reads every saved field, applies them and opens the main screen in the title
+// window's place.
+void continueGame(App& app, ui::Window& title);
+
+}  // namespace volna::save
