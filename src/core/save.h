@@ -2,6 +2,9 @@
 
 // The one save slot: save.dat in the program's directory.
 
+#include <string>
+#include <vector>
+
 namespace volna {
 class App;
 namespace ui {
@@ -10,6 +13,9 @@ class Window;
 }  // namespace volna
 
 namespace volna::save {
+
+// The saved fields in file order, one a line.
+std::vector<std::string> savedFields();
 
 // 記憶封印: writes every saved field and reports with a message box.
 void saveGame(App& app);
