@@ -306,6 +306,30 @@ TEST(TurnCycle, AnEndedFightIsClosedByTheNextClickAndLeavesTheScreenReady) {
   }
 }
 
+TEST(TurnCycle, AFightRunsFromTheFirstCommandToTheNextFight) {
+  Fight f({"ダンカン", "20", "40", "20", "3"});
+  Play& play = f.play;
+  play.draws({0, 0, 0.5, 0, 0});  // a hit of Int(48 + 3.3 − 10 − 3) = 38
+  play.ok("click sento.kougeki");
+  EXPECT_EQ(play.text("sento.ehp"), " 0");
+  EXPECT_EQ(play("click sento.taeru"), "error: control disabled: sento.taeru");
+  play.draws({0.5, 0.5, 0.5});
+  play.ok("click sento");  // a victory: the opponent does not act
+  EXPECT_EQ(play("shown"), "kekka");
+  EXPECT_EQ(play.text("メイン.kane"), "100");
+  EXPECT_EQ(play.text("kekka.senri"), "勝利賞金　１００");
+  play.ok("type kekka.purakin 10");
+  play.ok("click kekka.kanryo");
+  EXPECT_EQ(play("shown"), "メイン");
+
+  startFight(play, {"ケイ", "50", "50", "10", "5"});
+  EXPECT_EQ(play("shown"), "sento");
+  EXPECT_EQ(play.text("sento.syohi"), "49");  // strength 20 now: Int(432 ÷ 6 + 10) = 82, capped
+  play.draws({0, 0, 0});
+  play.ok("click sento.kougeki");
+  EXPECT_EQ(play.text("sento.tan"), "0");
+}
+
 TEST(Rewards, ChosenByTheOpponentsName) {
   const struct {
     const char* name;
