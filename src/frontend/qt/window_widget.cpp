@@ -24,6 +24,11 @@ namespace {
 
 QColor qColor(ui::Color c) { return QColor(c.r, c.g, c.b); }
 
+// The styles derive a text box's frame from the window colour, which would leave its edges
+// black on black.
+const QString kBoxStyle = QStringLiteral(
+    "background-color: black; color: white; border: 1px solid #808080;");
+
 // Text boxes keep the game's line breaks (CR LF); Qt's editors use LF.
 std::string modelText(QString text) {
   return text.replace(QChar('\n'), QStringLiteral("\r\n")).toStdString();
@@ -73,7 +78,9 @@ void WindowWidget::makeChild(Control& c) {
     auto* box = new QPlainTextEdit(this);
     box->setReadOnly(def.readOnly);
     box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // No scroll bars, as the game's boxes never had them; a long text still scrolls by wheel.
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (def.readOnly) {
       // The game only writes into it; it should not take the keyboard from the entry boxes.
       box->setFocusPolicy(Qt::NoFocus);
@@ -83,6 +90,7 @@ void WindowWidget::makeChild(Control& c) {
         if (!updating_) edited(children_[slot], modelText(box->toPlainText()));
       });
     }
+    box->setStyleSheet(QStringLiteral("QPlainTextEdit { %1 }").arg(kBoxStyle));
     widget = box;
     pointerSurface = box->viewport();
   } else {
@@ -90,6 +98,8 @@ void WindowWidget::makeChild(Control& c) {
     edit->setReadOnly(def.readOnly);
     connect(edit, &QLineEdit::textEdited, this,
             [this, slot](const QString& text) { edited(children_[slot], text.toStdString()); });
+    edit->setStyleSheet(
+        QStringLiteral("QLineEdit { %1 } QLineEdit:focus { border-color: white; }").arg(kBoxStyle));
     widget = pointerSurface = edit;
   }
   widget->setFont(fontFor(def.font));
