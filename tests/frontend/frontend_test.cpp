@@ -253,7 +253,7 @@ const WindowDef& testTitle() {
                 if (Window* b = app.existing("b")) app.close(*b);  // discarded and rebuilt
                 app.show(app.window("b"));
               }),
-              TextBox("entry", 4500, 150, 1500, 300),
+              TextBox("entry", 4500, 150, 1500, 300).hover("箱"),
               List("pick", 4500, 600, 1500, 300),
           });
   return def;
@@ -328,6 +328,8 @@ TEST_F(Own, MessageBoxesShowTheSyncedStateAndTheHandlerGoesOnAfterOk) {
 
 TEST_F(Own, TextBoxesAndTheListAreBoundBothWays) {
   auto* entry = static_cast<QLineEdit*>(game.widget("title").child("entry"));
+  QTest::mouseMove(entry, QPoint(5, 5));  // the box's own pointer moves reach the model too
+  EXPECT_EQ(game.text("title.help"), "箱");
   // Composing with an input method changes nothing until the text is committed.
   QInputMethodEvent compose("ゆうしゃ", {});
   QApplication::sendEvent(entry, &compose);
