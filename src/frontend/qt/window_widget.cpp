@@ -71,7 +71,8 @@ void WindowWidget::makeChild(Control& c) {
       if (!window_ || item < 0) return;
       ui::Window* w = window_;
       Control* control = children_[slot].control;
-      desktop_.forward([&] { desktop_.app().chooseItem(*w, *control, static_cast<std::size_t>(item)); });
+      const auto chosen = static_cast<std::size_t>(item);
+      desktop_.forward([&] { desktop_.app().chooseItem(*w, *control, chosen); });
     });
     widget = pointerSurface = list;
   } else if (def.multiline) {
