@@ -100,7 +100,8 @@ QRect touched(const Rect& r) {
 int count(const QImage& image, const QRect& area, QRgb colour) {
   int n = 0;
   for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
+    for (int x = area.left(); x <= area.right(); ++x)
+      n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
   return n;
 }
 
@@ -150,8 +151,9 @@ TEST_P(Screens, RenderTheirTablesAndHighlightUnderThePointer) {
   for (const Control& c : game.app.window(screen.window).controls()) {
     const ControlDef& d = *c.def;
     if (d.kind == Kind::Line) {
-      const QRect line = QRect(QPoint(std::min(d.rect.left, d.endX) / 15, std::min(d.rect.top, d.endY) / 15),
-                               QPoint(std::max(d.rect.left, d.endX) / 15, std::max(d.rect.top, d.endY) / 15));
+      const QRect line =
+          QRect(QPoint(std::min(d.rect.left, d.endX) / 15, std::min(d.rect.top, d.endY) / 15),
+                QPoint(std::max(d.rect.left, d.endX) / 15, std::max(d.rect.top, d.endY) / 15));
       EXPECT_GT(count(image, line, kWhitePixel), 0) << d.name;
       mark(line.adjusted(-2, -2, 2, 2).intersected(image.rect()));
     } else if (d.kind == Kind::Label) {
@@ -169,7 +171,8 @@ TEST_P(Screens, RenderTheirTablesAndHighlightUnderThePointer) {
   int stray = 0;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
-      if (!declared.pixelIndex(x, y) && (image.pixel(x, y) & 0xffffff) != (kBlackPixel & 0xffffff)) ++stray;
+      if (!declared.pixelIndex(x, y) && (image.pixel(x, y) & 0xffffff) != (kBlackPixel & 0xffffff))
+        ++stray;
   EXPECT_EQ(stray, 0) << "pixels drawn where nothing is declared";
 
   game.move(screen.window, screen.button);
@@ -208,8 +211,9 @@ TEST(Pointer, HoverHighlightsAndTheBackgroundClearsAgain) {
   Game game;
   game.move("title", "newgame");
   EXPECT_EQ(game.app.window("title").control("newgame").back, kHighlight);
-  EXPECT_EQ(game.text("title.help"),
-            "データをロードせずにゲームを開始します。\r\nデータは１つしか作れませんのでご注意ください。");
+  EXPECT_EQ(
+      game.text("title.help"),
+      "データをロードせずにゲームを開始します。\r\nデータは１つしか作れませんのでご注意ください。");
   game.move("title", kEmpty);
   EXPECT_EQ(game.app.window("title").control("newgame").back, kBlack);
   EXPECT_EQ(game.text("title.help"), "ゲーム開始方法を選択してください。");
@@ -232,13 +236,15 @@ const WindowDef& testTitle() {
           .closeBoxOnlyCloses()
           .backgroundClicked([](App&, Window&) { note("background"); })
           .add({
-              Button("on", "on", 150, 150, 1500, 300).click([](App&, Window&, Control&) { note("on"); }),
-              Button("off", "off", 150, 600, 1500, 300).disabled().click([](App&, Window&, Control&) {
-                note("off");
+              Button("on", "on", 150, 150, 1500, 300).click([](App&, Window&, Control&) {
+                note("on");
               }),
-              Button("gone", "gone", 150, 1050, 1500, 300).hidden().click([](App&, Window&, Control&) {
-                note("gone");
-              }),
+              Button("off", "off", 150, 600, 1500, 300)
+                  .disabled()
+                  .click([](App&, Window&, Control&) { note("off"); }),
+              Button("gone", "gone", 150, 1050, 1500, 300)
+                  .hidden()
+                  .click([](App&, Window&, Control&) { note("gone"); }),
               Button("info", "info", 2250, 150, 1500, 300).click([](App& app, Window& w, Control&) {
                 w.control("entry").text = "前";
                 app.message(Icon::Information, "お知らせ", "一行目\r\n二行目");
@@ -249,10 +255,11 @@ const WindowDef& testTitle() {
                 app.message(Icon::Exclamation, "注意", "<b>だめ</b>");
                 w.control("entry").text = "後";
               }),
-              Button("renew", "renew", 2250, 1050, 1500, 300).click([](App& app, Window&, Control&) {
-                if (Window* b = app.existing("b")) app.close(*b);  // discarded and rebuilt
-                app.show(app.window("b"));
-              }),
+              Button("renew", "renew", 2250, 1050, 1500, 300)
+                  .click([](App& app, Window&, Control&) {
+                    if (Window* b = app.existing("b")) app.close(*b);  // discarded and rebuilt
+                    app.show(app.window("b"));
+                  }),
               TextBox("entry", 4500, 150, 1500, 300).hover("箱"),
               List("pick", 4500, 600, 1500, 300),
           });
@@ -307,9 +314,10 @@ TEST_F(Own, MessageBoxesShowTheSyncedStateAndTheHandlerGoesOnAfterOk) {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box || answered) return;
       answered = true;
-      seen = {box->icon(), box->windowTitle(), box->text(),
-              static_cast<QLineEdit*>(game.widget("title").child("entry"))->text(), box->textFormat(),
-              int(box->buttons().size())};
+      seen = {
+          box->icon(),       box->windowTitle(),
+          box->text(),       static_cast<QLineEdit*>(game.widget("title").child("entry"))->text(),
+          box->textFormat(), int(box->buttons().size())};
       box->button(QMessageBox::Ok)->click();
     });
     poll.start(10);
@@ -387,7 +395,8 @@ TEST(Geometry, StartsCentredAndAMovedMainScreenIsWhereTheNextScreenOpens) {
   game.newGame("勇者");
   WindowWidget& main = game.widget("メイン");
   main.move(40, 30);  // as the player drags it
-  EXPECT_TRUE(QTest::qWaitFor([&] { return game.app.window("メイン").geometry.left == 600; }, 2000));
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return game.app.window("メイン").geometry.left == 600; }, 2000));
   EXPECT_EQ(game.app.window("メイン").geometry.top, 450);
 
   game.click("メイン", "togijyo");
