@@ -5,12 +5,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DVOLNA_QT=ON -DVOLNA_TESTS=OFF
+cmake --build build-release -j"$(nproc)"
+
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display to show the game on. Without a screen, run it on a virtual one:" >&2
   echo "  xvfb-run -a ./play.sh" >&2
   exit 1
 fi
-
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DVOLNA_QT=ON -DVOLNA_TESTS=OFF
-cmake --build build-release -j"$(nproc)"
 exec build-release/volna
