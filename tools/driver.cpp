@@ -224,7 +224,10 @@ std::string Driver::query(std::string_view command, std::string_view rest) {
     if (command == "shown") {
       std::string out;
       for (Window* w : app_.windows())
-        if (w->shown) out += (out.empty() ? "" : " ") + w->name();
+        if (w->shown) {
+          if (!out.empty()) out += ' ';
+          out += w->name();
+        }
       return out;
     }
     if (command == "msgbox") {
@@ -274,7 +277,10 @@ std::string Driver::query(std::string_view command, std::string_view rest) {
   // items
   if (c->kind() != Kind::List) throw Refusal(std::string(rest) + " is " + kindName(c->kind()) + ", not a list");
   std::string out;
-  for (std::size_t i = 0; i < c->items.size(); ++i) out += (i ? "|" : "") + escape(c->items[i]);
+  for (std::size_t i = 0; i < c->items.size(); ++i) {
+    if (i) out += '|';
+    out += escape(c->items[i]);
+  }
   return out;
 }
 

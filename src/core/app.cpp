@@ -14,8 +14,14 @@ using ui::Window;
 Control& Field::control() const { return app_->window(window_).control(control_, index_); }
 
 std::string Field::path() const {
-  std::string p = window_ + "." + control_;
-  if (index_ >= 0) p += "(" + std::to_string(index_) + ")";
+  std::string p = window_;
+  p += '.';
+  p += control_;
+  if (index_ >= 0) {
+    p += '(';
+    p += std::to_string(index_);
+    p += ')';
+  }
   return p;
 }
 

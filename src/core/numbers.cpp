@@ -64,12 +64,19 @@ std::string format(double value) {
   std::string out = value < 0 ? "-" : "";
   if (exponent >= 15 || exponent < -15) {
     out += digits[0];
-    if (digits.size() > 1) out += "." + digits.substr(1);
+    if (digits.size() > 1) {
+      out += '.';
+      out.append(digits, 1);
+    }
     char e[16];
     std::snprintf(e, sizeof e, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
     return out + e;
   }
-  if (exponent < 0) return out + "0." + std::string(-exponent - 1, '0') + digits;
+  if (exponent < 0) {
+    out += "0.";
+    out.append(static_cast<std::size_t>(-exponent - 1), '0');
+    return out + digits;
+  }
   const auto intDigits = static_cast<std::size_t>(exponent) + 1;
   if (digits.size() <= intDigits) return out + digits + std::string(intDigits - digits.size(), '0');
   return out + digits.substr(0, intDigits) + "." + digits.substr(intDigits);
