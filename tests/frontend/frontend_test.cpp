@@ -207,6 +207,17 @@ TEST(Title, TheBrushWordIsWhole) {
   EXPECT_GT(last - first, label.width() * 4 / 5);  // wrapped, it spans less than 3/4
 }
 
+TEST(MainScreen, GrowingMoneyStaysInsideTheWindow) {
+  Game game;
+  game.newGame("テスト");
+  game.app.field("メイン.kane").setText("1234567");
+  game.desktop.sync();
+  const QImage image = game.widget("メイン").grab().toImage();
+  const QRect row = touched(game.def("メイン", "kane").rect);
+  // The digits move left of the label's own start instead of running out of the window.
+  EXPECT_GT(count(image, QRect(row.left() - 60, row.top(), 60, row.height()), kWhitePixel), 0);
+}
+
 TEST(Pointer, HoverHighlightsAndTheBackgroundClearsAgain) {
   Game game;
   game.move("title", "newgame");

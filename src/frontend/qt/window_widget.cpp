@@ -177,6 +177,9 @@ QRectF WindowWidget::labelRect(const Control& c) const {
   if (c.def->autoSize) {
     const QFontMetricsF metrics(fontFor(c.def->font));
     r.setWidth(std::max(r.width(), metrics.horizontalAdvance(displayText(c.text))));
+    // Values at the right edge (the money) would run out of the window as they grow; they
+    // move left instead, so every digit stays readable.
+    if (r.right() > width()) r.moveRight(width());
   }
   return r;
 }
