@@ -237,11 +237,8 @@ ControlDef command(std::string_view name, std::string_view caption, int top) {
   return Button(name, caption, 240, top, 2055, 375).centred();
 }
 
-ControlDef heading(std::string_view name, std::string_view caption, int left, int top, int width) {
-  return Label(name, caption, left, top, width, 375).size(14.25);
-}
-
-ControlDef value(std::string_view name, std::string_view caption, int left, int top, int width) {
+// A heading or a value of the fight: one line of 14.25-point text.
+ControlDef cell(std::string_view name, std::string_view caption, int left, int top, int width) {
   return Label(name, caption, left, top, width, 375).size(14.25);
 }
 
@@ -268,32 +265,32 @@ const WindowDef& battleWindow() {
               command("kiaitukau", "気合を使う", 1800).click(useSpirit),
               command("taeru", "耐える", 2520).click(endure),
               Label("Label9", "武器攻撃消費呼吸", 240, 3240, 2055, 255),
-              value("syohi", "0", 240, 3600, 2055),
-              value("namae", "名前", 2640, 240, 3255).size(15.75),
-              heading("Label2", "体力", 2640, 960, 855),
-              value("hp", "100", 3600, 960, 2175),
-              heading("Label6", "呼吸", 2640, 1560, 855),
-              value("kokyu", "100", 3600, 1560, 2175),
-              heading("Label1", "気合", 2640, 2160, 855),
-              value("kiai", "0", 3600, 2160, 2175),
-              heading("Label7", "攻", 2640, 2880, 375),
-              value("kou", "16", 3120, 2880, 1095),
-              heading("label10", "防", 4320, 2880, 375),
-              value("bou", "13", 4800, 2880, 1095),
-              value("enamae", "敵の名前", 6000, 240, 3255).size(15.75),
+              cell("syohi", "0", 240, 3600, 2055),
+              cell("namae", "名前", 2640, 240, 3255).size(15.75),
+              cell("Label2", "体力", 2640, 960, 855),
+              cell("hp", "100", 3600, 960, 2175),
+              cell("Label6", "呼吸", 2640, 1560, 855),
+              cell("kokyu", "100", 3600, 1560, 2175),
+              cell("Label1", "気合", 2640, 2160, 855),
+              cell("kiai", "0", 3600, 2160, 2175),
+              cell("Label7", "攻", 2640, 2880, 375),
+              cell("kou", "16", 3120, 2880, 1095),
+              cell("label10", "防", 4320, 2880, 375),
+              cell("bou", "13", 4800, 2880, 1095),
+              cell("enamae", "敵の名前", 6000, 240, 3255).size(15.75),
               Label("tan", "1", 9360, 240, 255, 255).hidden(),
-              heading("Label3", "体力", 6000, 960, 855),
+              cell("Label3", "体力", 6000, 960, 855),
               Label("mehp", "100", 6960, 720, 2415, 255).hidden(),
-              value("ehp", "100", 6960, 960, 2415),
-              heading("Label5", "呼吸", 6000, 1560, 855),
+              cell("ehp", "100", 6960, 960, 2415),
+              cell("Label5", "呼吸", 6000, 1560, 855),
               Label("mekokyu", "100", 6960, 1320, 2415, 255).hidden(),
-              value("ekokyu", "100", 6960, 1560, 2415),
-              heading("Label8", "気合", 6000, 2160, 855),
-              value("ekiai", "0", 6960, 2160, 2415),
-              heading("Label4", "攻", 6000, 2880, 375),
-              value("ekou", "0", 6480, 2880, 1095),
-              heading("label", "防", 7680, 2880, 375),
-              value("ebou", "0", 8160, 2880, 1095),
+              cell("ekokyu", "100", 6960, 1560, 2415),
+              cell("Label8", "気合", 6000, 2160, 855),
+              cell("ekiai", "0", 6960, 2160, 2415),
+              cell("Label4", "攻", 6000, 2880, 375),
+              cell("ekou", "0", 6480, 2880, 1095),
+              cell("label", "防", 7680, 2880, 375),
+              cell("ebou", "0", 8160, 2880, 1095),
           })
           .frame("Line", 1, 120, 240, 2415, 3015);
   return def;
